@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QColor>
+
+class QWidget;
+
+// The golden yellow of the background picture: controls filled with it merge into the picture.
+inline constexpr QRgb panelColour = qRgb(232, 178, 46);
+
+// Fills the widget's background (and an edit box's field) with panelColour and draws its text in
+// black, in every state.
+void applyPanelLook(QWidget *widget);

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QWidget>
+
+#include "characterlists.h"
+#include "messagebox.h"
+
+class QCheckBox;
+class QLineEdit;
+
+// The program's one window: borderless, 623 × 408, centred on the primary screen, with every
+// control in its initial state and the four list stores behind it. Controls carry their names
+// as object names (编辑框1, 选择框1, 标签5 …), by which the handlers and tests find them.
+class MainWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+
+    namer::ListStores &stores() { return listStores; }
+    // How the start button reports a missing surname; showMessage unless replaced.
+    void setMessageFunction(MessageFunction function);
+
+private slots:
+    void generateNames();
+    void onOption1Clicked();
+    void onOption2Clicked();
+    void onCloseClicked();
+
+private:
+    void createTopControls(QWidget *picture);
+    void createBabyControls(QWidget *group);
+    void createOptionControls(QWidget *group);
+    void createResultLabels(QWidget *group);
+
+    namer::ListStores listStores;
+    MessageFunction messageFunction = showMessage;
+    QCheckBox *oneCharacterBox = nullptr;
+    QCheckBox *twoCharactersBox = nullptr;
+    QLineEdit *middleBox = nullptr;
+};
