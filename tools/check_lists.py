@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Checks the four built-in character list files against Part 1.1 of the spec.
+"""Checks the four built-in character list files: encoding, layout, characters and sizes.
 
     python3 tools/check_lists.py DATA_DIR              check nzz.txt, nhz.txt, azz.txt, ahz.txt
     python3 tools/check_lists.py --self-test DATA_DIR  show that the check rejects damaged copies
@@ -13,7 +13,7 @@ import shutil
 import sys
 import tempfile
 
-# The characters of every list in line order, as Part 1.1 lists them (the reference the files
+# The characters of every list in line order (the reference the files
 # are checked against). For a featured list these are bytes 1 and 2 of each line.
 REFERENCE = {
     "nzz": (
@@ -183,7 +183,7 @@ def check_file(name, data, failures):
 
     mismatched = [n for n, (got, want) in enumerate(zip(characters, reference), 1) if got != want]
     for number in mismatched:
-        failures.at_line(name, number, "character differs from the spec's listing at that line")
+        failures.at_line(name, number, "character differs from the reference list at that line")
 
     seen = {}
     for number, character in enumerate(characters, 1):
