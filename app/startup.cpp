@@ -1,5 +1,6 @@
 #include "startup.h"
 
+#include "listloading.h"
 #include "mainwindow.h"
 #include "random.h"
 #include "tooltipfacility.h"

@@ -18,6 +18,7 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
 
     namer::ListStores &stores() { return listStores; }
+    const namer::ListStores &stores() const { return listStores; }
     // How the start button reports a missing surname; showMessage unless replaced.
     void setMessageFunction(MessageFunction function);
 

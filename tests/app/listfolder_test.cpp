@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cstdlib>
 #include <filesystem>
 
@@ -13,12 +15,13 @@ struct FolderCase {
     const char *what;
     const char *xdgDataHome;
     const char *expected;
+
+    friend std::ostream &operator<<(std::ostream &os, const FolderCase &c) { return os << c.what; }
 };
 
 class ListFolderFor : public testing::TestWithParam<FolderCase> {};
 
-TEST_P(ListFolderFor, FollowsTheXdgDataHomeRule)
-{
+TEST_P(ListFolderFor, FollowsTheXdgDataHomeRule) {
     EXPECT_EQ(listFolderFor(GetParam().xdgDataHome, "/home/mei"),
               std::filesystem::path(GetParam().expected));
 }
@@ -31,8 +34,7 @@ INSTANTIATE_TEST_SUITE_P(
                     FolderCase{"tilde", "~/data", "/home/mei/.local/share/tavelin-namer"}),
     [](const testing::TestParamInfo<FolderCase> &info) { return std::string(info.param.what); });
 
-TEST(ListFolder, IsCreatedWhenMissing)
-{
+TEST(ListFolder, IsCreatedWhenMissing) {
     QTemporaryDir root;
     ASSERT_TRUE(root.isValid());
     const std::string dataHome = root.path().toStdString() + "/not/yet";

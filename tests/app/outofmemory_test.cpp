@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -20,8 +22,7 @@ struct Report {
 std::optional<Report> report;
 
 // Records the report and returns, so that the failed allocation comes back to the test.
-void recordReport(int32_t code, const namer::GbkText &message)
-{
+void recordReport(int32_t code, const namer::GbkText &message) {
     report = Report{code, namer::utf8FromGbk(namer::fatalErrorText(code, message))};
 }
 
@@ -32,12 +33,15 @@ struct AllocationCase {
     const char *what;
     std::function<void *()> allocate;
     bool throws;
+
+    friend std::ostream &operator<<(std::ostream &os, const AllocationCase &c) {
+        return os << c.what;
+    }
 };
 
 class OutOfMemory : public testing::TestWithParam<AllocationCase> {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         report.reset();
         previous = namer::setFatalErrorHandler(recordReport);
     }
@@ -46,8 +50,7 @@ protected:
     namer::FatalErrorHandler previous = nullptr;
 };
 
-TEST_P(OutOfMemory, ReportsTheBytesAskedFor)
-{
+TEST_P(OutOfMemory, ReportsTheBytesAskedFor) {
     const AllocationCase &c = GetParam();
     if (c.throws) {
         EXPECT_THROW(c.allocate(), std::bad_alloc);
@@ -81,8 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
         return std::string(info.param.what);
     });
 
-TEST(Allocation, StillWorksAndHonoursAlignment)
-{
+TEST(Allocation, StillWorksAndHonoursAlignment) {
     void *block = ::operator new(100, std::align_val_t(256));
     EXPECT_EQ(reinterpret_cast<std::uintptr_t>(block) % 256, 0u);
     ::operator delete(block, std::align_val_t(256));

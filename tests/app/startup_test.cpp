@@ -15,22 +15,19 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-std::string fileBytes(const std::string &path)
-{
+std::string fileBytes(const std::string &path) {
     std::ifstream file(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
 class Startup : public testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_TRUE(folder.isValid());
         releaseListLines();
     }
 
-    void expectStoresFilled() const
-    {
+    void expectStoresFilled() const {
         for (namer::ListId id : namer::allLists()) {
             const namer::CharacterList &list = namer::characterList(id);
             SCOPED_TRACE(std::string(list.fileName));
@@ -45,8 +42,7 @@ protected:
     MainWindow window;
 };
 
-TEST_F(Startup, WritesTheListsAndFillsEveryStore)
-{
+TEST_F(Startup, WritesTheListsAndFillsEveryStore) {
     onMainWindowCreated(window, folder.path().toStdString());
     for (namer::ListId id : namer::allLists()) {
         const namer::CharacterList &list = namer::characterList(id);
@@ -59,24 +55,21 @@ TEST_F(Startup, WritesTheListsAndFillsEveryStore)
     EXPECT_EQ(commonLines.size(), 1062u);
 }
 
-TEST_F(Startup, AttachesTheButtonsTooltips)
-{
+TEST_F(Startup, AttachesTheButtonsTooltips) {
     onMainWindowCreated(window, folder.path().toStdString());
     const TooltipFacility &tips = TooltipFacility::instance();
     EXPECT_EQ(tips.tipOf(window.findChild<QWidget *>(u"按钮2"_s)), u"关闭软件."_s);
     EXPECT_EQ(tips.tipOf(window.findChild<QWidget *>(u"超级按钮1"_s)), u"开始起名字."_s);
 }
 
-TEST_F(Startup, GoesOnWithoutAWritableFolder)
-{
+TEST_F(Startup, GoesOnWithoutAWritableFolder) {
     const std::string blocked = folder.filePath(u"a-file"_s).toStdString();
     std::ofstream(blocked) << "not a folder";
     onMainWindowCreated(window, blocked + "/lists");
     expectStoresFilled();
 }
 
-TEST_F(Startup, ExitCleanUpGivesTheLinesBack)
-{
+TEST_F(Startup, ExitCleanUpGivesTheLinesBack) {
     onMainWindowCreated(window, folder.path().toStdString());
     releaseListLines();
     EXPECT_EQ(featuredLines.capacity(), 0u);

@@ -21,8 +21,7 @@ namespace {
 
 // Runs in the death test's child: a ticking window, then fatal error 5. A helper thread later
 // describes the box on stderr and presses its OK button.
-void reportWhileTicking()
-{
+void reportWhileTicking() {
     installFatalErrorBox();
     std::atexit([] { std::fputs("exit clean-up ran\n", stderr); });
     QWidget window;
@@ -59,8 +58,7 @@ void reportWhileTicking()
     namer::fatalError(5, toGbkText(u"数据或数组类型不匹配"_s));
 }
 
-TEST(FatalErrorBoxDeathTest, ShowsTheReportWhileNothingRunsThenEndsWithMinusOne)
-{
+TEST(FatalErrorBoxDeathTest, ShowsTheReportWhileNothingRunsThenEndsWithMinusOne) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     // Anchored at the end: nothing, the exit clean-up included, may run after the box.
     EXPECT_EXIT(reportWhileTicking(), testing::ExitedWithCode(255),

@@ -11,8 +11,7 @@ namespace {
 // A window of the program and a box that alone may run handlers while the blocker stands.
 class HandlerBlockerTest : public testing::TestWithParam<bool> {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         window.show();
         box.show();
         QWidget *owner = GetParam() ? &box : &window;
@@ -25,8 +24,7 @@ protected:
         timer->start(0);
     }
 
-    void clickAndWait()
-    {
+    void clickAndWait() {
         QTest::mouseClick(button, Qt::LeftButton);
         for (int i = 0; i < 5; ++i)
             QCoreApplication::processEvents();
@@ -40,8 +38,7 @@ protected:
     int ticks = 0;
 };
 
-TEST_P(HandlerBlockerTest, LetsHandlersRunOnlyInsideTheAllowedWidget)
-{
+TEST_P(HandlerBlockerTest, LetsHandlersRunOnlyInsideTheAllowedWidget) {
     const bool inside = GetParam();
     {
         HandlerBlocker blocker(&box);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <map>
 #include <set>
 #include <string>
@@ -32,6 +34,8 @@ struct ModeCase {
     bool twoCharacters;
     QString middle;
     Mode mode;
+
+    friend std::ostream &operator<<(std::ostream &os, const ModeCase &c) { return os << c.what; }
 };
 
 // What the stores allow a name to be made of: the characters of the rows that are drawn (all but
@@ -41,8 +45,7 @@ struct Characters {
     std::map<std::string, std::set<std::string>> featuredMeanings;
 };
 
-Characters charactersOf(const namer::ListStores &stores, bool boy)
-{
+Characters charactersOf(const namer::ListStores &stores, bool boy) {
     Characters characters;
     const namer::ListStore &common = stores[boy ? namer::ListId::ahz : namer::ListId::nhz];
     for (int32_t row = 1; row < common.rowCount(); ++row)
@@ -59,8 +62,7 @@ std::vector<QString> shownTips;
 
 class NamingRun : public testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_TRUE(folder.isValid());
         namer::LineSequence featuredLines;
         namer::LineSequence commonLines;
@@ -73,24 +75,23 @@ protected:
     }
 
     template <typename Control = QWidget>
-    Control *control(const QString &name) const
-    {
+    Control *control(const QString &name) const {
         return window.findChild<Control *>(name);
     }
 
-    QLabel *slotLabel(int slot) const { return control<QLabel>(u"标签"_s + QString::number(slot + 4)); }
+    QLabel *slotLabel(int slot) const {
+        return control<QLabel>(u"标签"_s + QString::number(slot + 4));
+    }
 
     void click(const QString &name) { QTest::mouseClick(control(name), Qt::LeftButton); }
 
-    void chooseMode(const ModeCase &c)
-    {
+    void chooseMode(const ModeCase &c) {
         click(c.boy ? u"单选框1"_s : u"单选框2"_s);
         click(c.twoCharacters ? u"选择框2"_s : u"选择框1"_s);
         typeInto(control(u"编辑框4"_s), c.middle);
     }
 
-    void startWith(const QString &surname)
-    {
+    void startWith(const QString &surname) {
         auto *surnameBox = control<QLineEdit>(u"编辑框1"_s);
         surnameBox->clear();
         typeInto(surnameBox, surname);
@@ -99,36 +100,35 @@ protected:
 
     // Every slot holds the surname and characters drawn for the mode, and a featured name carries
     // the meaning of its first given character as its tooltip; no other name has a tooltip.
-    void expectNames(const QString &surname, const ModeCase &c)
-    {
+    void expectNames(const QString &surname, const ModeCase &c) {
         const Characters characters = charactersOf(window.stores(), c.boy);
         const std::string surnameBytes = toGbkText(surname).bytes();
         const std::string middleBytes = toGbkText(c.middle).bytes();
         for (int slot = 1; slot <= 20; ++slot) {
             SCOPED_TRACE(slot);
-            const QLabel *label = slotLabel(slot);
+            QLabel *label = slotLabel(slot);
             const std::string caption = toGbkText(label->text()).bytes();
             const std::string tip = toGbkText(TooltipFacility::instance().tipOf(label)).bytes();
             ASSERT_TRUE(caption.starts_with(surnameBytes)) << label->text().toStdString();
             std::string given = caption.substr(surnameBytes.size());
             switch (c.mode) {
-            case Mode::oneCharacter:
-                EXPECT_TRUE(characters.common.contains(given));
-                EXPECT_EQ(tip, "");
-                break;
-            case Mode::fixedMiddle:
-                ASSERT_TRUE(given.starts_with(middleBytes));
-                EXPECT_TRUE(characters.common.contains(given.substr(middleBytes.size())));
-                EXPECT_EQ(tip, "");
-                break;
-            case Mode::featured: {
-                const auto meanings = characters.featuredMeanings.find(given.substr(0, 2));
-                ASSERT_NE(meanings, characters.featuredMeanings.end());
-                EXPECT_TRUE(meanings->second.contains(tip));
-                EXPECT_FALSE(tip.empty());
-                EXPECT_TRUE(characters.common.contains(given.substr(2)));
-                break;
-            }
+                case Mode::oneCharacter:
+                    EXPECT_TRUE(characters.common.contains(given));
+                    EXPECT_EQ(tip, "");
+                    break;
+                case Mode::fixedMiddle:
+                    ASSERT_TRUE(given.starts_with(middleBytes));
+                    EXPECT_TRUE(characters.common.contains(given.substr(middleBytes.size())));
+                    EXPECT_EQ(tip, "");
+                    break;
+                case Mode::featured: {
+                    const auto meanings = characters.featuredMeanings.find(given.substr(0, 2));
+                    ASSERT_NE(meanings, characters.featuredMeanings.end());
+                    EXPECT_TRUE(meanings->second.contains(tip));
+                    EXPECT_FALSE(tip.empty());
+                    EXPECT_TRUE(characters.common.contains(given.substr(2)));
+                    break;
+                }
             }
             QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(label);
             EXPECT_EQ(accessible->text(QAccessible::Name), label->text());
@@ -148,8 +148,7 @@ const ModeCase featuredGirl{"featuredGirl", false, true, {}, Mode::featured};
 
 class EveryMode : public NamingRun, public testing::WithParamInterface<ModeCase> {};
 
-TEST_P(EveryMode, FillsAllTwentySlots)
-{
+TEST_P(EveryMode, FillsAllTwentySlots) {
     chooseMode(GetParam());
     startWith(u"李"_s);
     expectNames(u"李"_s, GetParam());
@@ -165,15 +164,13 @@ INSTANTIATE_TEST_SUITE_P(
                     ModeCase{"featuredBoy", true, true, {}, Mode::featured}, featuredGirl),
     [](const testing::TestParamInfo<ModeCase> &info) { return std::string(info.param.what); });
 
-TEST_F(NamingRun, NamesOfARareSurnameKeepIt)
-{
+TEST_F(NamingRun, NamesOfARareSurnameKeepIt) {
     chooseMode(featuredGirl);
     startWith(u"𠮷"_s);
     expectNames(u"𠮷"_s, featuredGirl);
 }
 
-TEST_F(NamingRun, ARunWithoutMeaningsTakesTheEarlierTooltipsAway)
-{
+TEST_F(NamingRun, ARunWithoutMeaningsTakesTheEarlierTooltipsAway) {
     chooseMode(featuredGirl);
     startWith(u"王"_s);
     expectNames(u"王"_s, featuredGirl);
@@ -182,16 +179,14 @@ TEST_F(NamingRun, ARunWithoutMeaningsTakesTheEarlierTooltipsAway)
     expectNames(u"王"_s, oneCharacterBoy);
 }
 
-TEST_F(NamingRun, EachFeaturedRunReplacesTheTooltips)
-{
+TEST_F(NamingRun, EachFeaturedRunReplacesTheTooltips) {
     chooseMode(featuredGirl);
     startWith(u"王"_s);
     startWith(u"欧阳"_s);
     expectNames(u"欧阳"_s, featuredGirl);
 }
 
-TEST_F(NamingRun, HoveringANameShowsItsMeaning)
-{
+TEST_F(NamingRun, HoveringANameShowsItsMeaning) {
     shownTips.clear();
     TooltipFacility::instance().setPresenter(
         [](const QPoint &, const QString &text, QWidget *) { shownTips.push_back(text); });
@@ -209,12 +204,13 @@ struct SurnameCase {
     QString typed;
     QString kept;
     bool accepted;
+
+    friend std::ostream &operator<<(std::ostream &os, const SurnameCase &c) { return os << c.what; }
 };
 
 class Surname : public NamingRun, public testing::WithParamInterface<SurnameCase> {};
 
-TEST_P(Surname, IsTrimmedAndNeedsTwoBytes)
-{
+TEST_P(Surname, IsTrimmedAndNeedsTwoBytes) {
     const SurnameCase &c = GetParam();
     startWith(c.typed);
     EXPECT_EQ(control<QLineEdit>(u"编辑框1"_s)->text(), c.kept);

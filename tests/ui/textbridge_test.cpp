@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 
 #include "textbridge.h"
@@ -12,12 +14,13 @@ struct BridgeCase {
     const char *what;
     QString text;
     std::string bytes;
+
+    friend std::ostream &operator<<(std::ostream &os, const BridgeCase &c) { return os << c.what; }
 };
 
 class TextBridge : public testing::TestWithParam<BridgeCase> {};
 
-TEST_P(TextBridge, ConvertsBothWaysWithoutLoss)
-{
+TEST_P(TextBridge, ConvertsBothWaysWithoutLoss) {
     const BridgeCase &c = GetParam();
     EXPECT_EQ(toGbkText(c.text).bytes(), c.bytes);
     EXPECT_EQ(toQString(namer::GbkText(c.bytes)), c.text);

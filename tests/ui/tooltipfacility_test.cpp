@@ -20,8 +20,7 @@ struct Shown {
 
 class TooltipFacilityTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         TooltipFacility::instance().setPresenter(
             [this](const QPoint &globalPos, const QString &text, QWidget *control) {
                 shown.push_back({text, globalPos, control});
@@ -29,21 +28,18 @@ protected:
         label = new QLabel(&window);
     }
 
-    void TearDown() override
-    {
+    void TearDown() override {
         TooltipFacility::instance().setPresenter([](const QPoint &, const QString &, QWidget *) {});
     }
 
     // What hovering over the label makes the facility show; false when it lets the event pass.
-    bool hover()
-    {
+    bool hover() {
         QHelpEvent event(QEvent::ToolTip, QPoint(2, 3), QPoint(102, 203));
         QCoreApplication::sendEvent(label, &event);
         return !shown.empty();
     }
 
-    QString description() const
-    {
+    QString description() const {
         return QAccessible::queryAccessibleInterface(label)->text(QAccessible::Description);
     }
 
@@ -52,8 +48,7 @@ protected:
     std::vector<Shown> shown;
 };
 
-TEST_F(TooltipFacilityTest, ShowsTheTipAtThePointer)
-{
+TEST_F(TooltipFacilityTest, ShowsTheTipAtThePointer) {
     attachTooltip(label, u"开始起名字."_s);
     ASSERT_TRUE(hover());
     ASSERT_EQ(shown.size(), 1u);
@@ -64,8 +59,7 @@ TEST_F(TooltipFacilityTest, ShowsTheTipAtThePointer)
     EXPECT_TRUE(window.testAttribute(Qt::WA_AlwaysShowToolTips));
 }
 
-TEST_F(TooltipFacilityTest, ALaterTipReplacesTheEarlierOne)
-{
+TEST_F(TooltipFacilityTest, ALaterTipReplacesTheEarlierOne) {
     attachTooltip(label, u"秀美"_s);
     attachTooltip(label, u"聪慧 & 温和"_s);
     ASSERT_TRUE(hover());
@@ -75,8 +69,7 @@ TEST_F(TooltipFacilityTest, ALaterTipReplacesTheEarlierOne)
     EXPECT_EQ(description(), u"聪慧 & 温和"_s);
 }
 
-TEST_F(TooltipFacilityTest, TheEmptyTipRemovesIt)
-{
+TEST_F(TooltipFacilityTest, TheEmptyTipRemovesIt) {
     attachTooltip(label, u"秀美"_s);
     attachTooltip(label, QString());
     EXPECT_FALSE(hover());
@@ -85,14 +78,12 @@ TEST_F(TooltipFacilityTest, TheEmptyTipRemovesIt)
     EXPECT_EQ(description(), QString());
 }
 
-TEST_F(TooltipFacilityTest, ANullControlIsIgnored)
-{
+TEST_F(TooltipFacilityTest, ANullControlIsIgnored) {
     attachTooltip(nullptr, u"秀美"_s);
     EXPECT_EQ(TooltipFacility::instance().tipOf(nullptr), QString());
 }
 
-TEST_F(TooltipFacilityTest, ForgetsAControlThatIsGone)
-{
+TEST_F(TooltipFacilityTest, ForgetsAControlThatIsGone) {
     auto *gone = new QLabel(&window);
     attachTooltip(gone, u"秀美"_s);
     const QWidget *address = gone;
