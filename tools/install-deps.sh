@@ -12,6 +12,9 @@ packages=(
 if [[ "${1:-}" == "--test" ]]; then
     packages+=(libgtest-dev libgmock-dev libbenchmark-dev python3 xvfb xauth x11-utils xdotool)
 fi
+if [[ "${1:-}" == "--screenshot" ]]; then
+    packages+=(xvfb xauth x11-utils xdotool imagemagick)
+fi
 if [[ "${1:-}" == "--artwork" ]]; then
     packages+=(python3 python3-pil fonts-arphic-ukai fonts-wqy-microhei)
 fi
