@@ -1,0 +1,4 @@
+find_package(Qt6 REQUIRED COMPONENTS Test Widgets)
+
+add_unit_test(ui_statusclock_test GUI
+    SOURCES statusclock_test.cpp guitestmain.cpp LIBS namer_extras)

@@ -1,0 +1,9 @@
+# The status-bar clock, the window drag and the hyperlink label, wired up by the main window.
+find_package(Qt6 REQUIRED COMPONENTS Widgets)
+
+add_library(namer_extras STATIC
+    statusclock.cpp
+)
+set_target_properties(namer_extras PROPERTIES AUTOMOC ON)
+target_include_directories(namer_extras PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(namer_extras PUBLIC Qt6::Widgets namer_core)
