@@ -3,6 +3,7 @@ find_package(Qt6 REQUIRED COMPONENTS Widgets)
 
 add_library(namer_extras STATIC
     statusclock.cpp
+    windowdrag.cpp
 )
 set_target_properties(namer_extras PROPERTIES AUTOMOC ON)
 target_include_directories(namer_extras PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
