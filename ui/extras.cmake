@@ -2,6 +2,7 @@
 find_package(Qt6 REQUIRED COMPONENTS Widgets)
 
 add_library(namer_extras STATIC
+    hyperlinklabel.cpp
     linkopener.cpp
     statusclock.cpp
     windowdrag.cpp
