@@ -26,10 +26,9 @@ public:
         disabledEdit.setGeometry(80, 84, 70, 20);
         disabledEdit.setEnabled(false);
         title.setGeometry(10, 5, 200, 40);
-        for (QWidget *widget : {static_cast<QWidget *>(this), static_cast<QWidget *>(&box),
-                                static_cast<QWidget *>(&label)}) {
-            drag.watch(widget);
-        }
+        drag.watch(this);
+        drag.watch(&box);
+        drag.watch(&label);
     }
 
     QGroupBox box{QStringLiteral("box"), this};
