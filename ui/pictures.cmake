@@ -1,0 +1,23 @@
+# The window's pictures, decoded from the JPEGs compiled in from data/, and the program icon.
+find_package(Qt6 REQUIRED COMPONENTS Widgets)
+find_package(JPEG REQUIRED)
+
+add_library(namer_pictures STATIC
+    jpegdecoder.cpp jpegdecoder.h
+    picturedata.h
+    pictures.cpp pictures.h)
+set_target_properties(namer_pictures PROPERTIES AUTOMOC ON)
+target_include_directories(namer_pictures PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(namer_pictures
+    PUBLIC Qt6::Widgets
+    PRIVATE namer_picture_data JPEG::JPEG)
+
+set(program_icon_files "")
+foreach(size IN ITEMS 128 96 72 64 48 32 24 16)
+    list(APPEND program_icon_files
+        "${PROJECT_SOURCE_DIR}/data/icons/hicolor/${size}x${size}/apps/tavelin-namer.png")
+endforeach()
+qt_add_resources(namer_pictures program_icon
+    PREFIX "/"
+    BASE "${PROJECT_SOURCE_DIR}/data"
+    FILES ${program_icon_files})
