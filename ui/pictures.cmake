@@ -1,8 +1,10 @@
-# The window's pictures, decoded from the JPEGs compiled in from data/, and the program icon.
+# The window's pictures, decoded from the JPEGs compiled in from data/, the program icon, and the
+# balloon window of the tooltips.
 find_package(Qt6 REQUIRED COMPONENTS Widgets)
 find_package(JPEG REQUIRED)
 
 add_library(namer_pictures STATIC
+    balloontip.cpp balloontip.h
     jpegdecoder.cpp jpegdecoder.h
     picturedata.h
     pictures.cpp pictures.h)

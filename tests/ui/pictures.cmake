@@ -3,3 +3,4 @@ find_package(Qt6 REQUIRED COMPONENTS Widgets)
 add_unit_test(jpegdecoder_test SOURCES jpegdecoder_test.cpp
     LIBS namer_pictures namer_picture_data GTest::gtest_main)
 add_unit_test(pictures_test GUI SOURCES pictures_test.cpp guitestmain.cpp LIBS namer_pictures)
+add_unit_test(balloontip_test GUI SOURCES balloontip_test.cpp guitestmain.cpp LIBS namer_pictures)
