@@ -4,7 +4,6 @@
 #include <string_view>
 #include <vector>
 
-#include "characterlists.h"
 #include "gbktext.h"
 
 namespace namer {
@@ -23,12 +22,5 @@ LineSequence splitListLines(std::string_view bytes);
 // Appends the lines of the existing file at path to lines; adds nothing when it cannot be opened
 // for reading and writing. A read error ends the file there.
 void loadList(const std::string &path, LineSequence &lines);
-
-// Start-up's list loading, for the four lists in order: writes both files of a pair into folder,
-// reads each back into its sequence and fills its store; featuredLines and commonLines are
-// emptied between the girls' and the boys' pair. A list whose file cannot be read back, or reads
-// back with another line count than built in, fills its store from its built-in bytes instead.
-void loadAllLists(const std::string &folder, ListStores &stores, LineSequence &featuredLines,
-                  LineSequence &commonLines);
 
 }  // namespace namer

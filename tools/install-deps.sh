@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkgconf
-    qt6-base-dev libqt6widgets6 qt6-qpa-plugins
+    qt6-base-dev libqt6widgets6
     libjpeg62-turbo-dev
     fonts-wqy-microhei
 )
