@@ -1,8 +1,10 @@
 #include <cstddef>
+#include <optional>
 #include <ostream>
 #include <random>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
