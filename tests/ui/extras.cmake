@@ -1,5 +1,3 @@
-find_package(Qt6 REQUIRED COMPONENTS Test Widgets)
-
 add_unit_test(ui_statusclock_test GUI
     SOURCES statusclock_test.cpp guitestmain.cpp LIBS namer_extras)
 add_unit_test(ui_windowdrag_test GUI

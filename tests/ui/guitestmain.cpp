@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
-#include <QApplication>
 
-// Widgets need a QApplication. Test discovery runs without the tests' environment, so the
-// offscreen platform is chosen here too unless one is set.
+#include <QApplication>
+#include <QtGlobal>
+
+// GoogleTest's main with the application object that widgets, icons and screens need. The
+// application comes first, since test parameters may depend on the screen. Without a platform
+// chosen the tests run offscreen, so that listing them needs no display either.
 int main(int argc, char **argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
