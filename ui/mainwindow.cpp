@@ -11,16 +11,21 @@
 #include <QLocale>
 #include <QRadioButton>
 #include <QScreen>
-#include <QTimer>
+#include <QUrl>
 
 #include "flatbutton.h"
 #include "gbklengthvalidator.h"
+#include "hyperlinklabel.h"
 #include "imagebutton.h"
 #include "look.h"
 #include "maker.h"
 #include "picturebox.h"
+#include "pictures.h"
 #include "shadowlabel.h"
 #include "statusbar.h"
+#include "statusclock.h"
+#include "textbridge.h"
+#include "windowdrag.h"
 #include "windownamingform.h"
 
 using namespace Qt::StringLiterals;
@@ -73,9 +78,29 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent, Qt::Window | Qt::Frame
              whole.top() + (whole.height() - height()) / 2);
     }
 
+    setWindowIcon(namer::programIcon());
+
     auto *picture = placed(new PictureBox(this), u"图片框1"_s, QRect(0, 0, 623, 408));
-    placed(new StatusBar(this), u"状态条1"_s, QRect(1, 387, 621, 20));
+    picture->setImage(namer::backgroundPicture());
+    auto *status = placed(new StatusBar(this), u"状态条1"_s, QRect(1, 387, 621, 20));
     createTopControls(picture);
+    // Its timer 时钟1 writes the date and the time into the status bar every second.
+    new StatusClock(
+        [status](int part, const namer::GbkText &text) {
+            status->setPartText(part, toQString(text));
+        },
+        picture);
+    dragBySurface(picture);
+}
+
+void MainWindow::dragBySurface(QWidget *picture) {
+    auto *drag = new WindowDrag(this);
+    drag->watch(this);
+    drag->watch(picture);
+    for (const QString &name : {u"分组框1"_s, u"分组框2"_s, u"分组框3"_s})
+        drag->watch(findChild<QWidget *>(name));
+    for (int number = 1; number <= 24; ++number)
+        drag->watch(findChild<QWidget *>(u"标签"_s + QString::number(number)));
 }
 
 void MainWindow::createTopControls(QWidget *picture) {
@@ -83,6 +108,7 @@ void MainWindow::createTopControls(QWidget *picture) {
            QRect(196, 10, 368, 47));
 
     auto *closeButton = placed(new ImageButton(picture), u"按钮2"_s, QRect(598, 0, 24, 24));
+    closeButton->setImage(namer::closePicture());
     // The button has no caption: screen readers name it by what it does.
     closeButton->setAccessibleName(u"关闭软件."_s);
     connect(closeButton, &QAbstractButton::clicked, this, &MainWindow::onCloseClicked);
@@ -100,16 +126,9 @@ void MainWindow::createTopControls(QWidget *picture) {
         placed(new FlatButton(u"开 始 起 名"_s, picture), u"超级按钮1"_s, QRect(282, 211, 300, 40));
     connect(startButton, &QAbstractButton::clicked, this, &MainWindow::generateNames);
 
-    auto *link = panelLabel(picture, u"超级链接框1"_s, QRect(66, 355, 139, 17),
-                            u"Tavelin软件："_s + QString::fromUtf16(makerAddress), Qt::AlignCenter);
-    QPalette linkPalette = link->palette();
-    linkPalette.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    link->setPalette(linkPalette);
-
-    // Drives the status-bar clock.
-    auto *clock = new QTimer(picture);
-    clock->setObjectName(u"时钟1"_s);
-    clock->start(1000);
+    placed(new HyperlinkLabel(u"Tavelin软件："_s + QString::fromUtf16(makerAddress),
+                              QUrl(QString::fromUtf16(makerHomePage)), picture),
+           u"超级链接框1"_s, QRect(66, 355, 139, 17));
 }
 
 void MainWindow::createBabyControls(QWidget *group) {

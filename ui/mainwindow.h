@@ -33,6 +33,7 @@ private:
     void createBabyControls(QWidget *group);
     void createOptionControls(QWidget *group);
     void createResultLabels(QWidget *group);
+    void dragBySurface(QWidget *picture);
 
     namer::ListStores listStores;
     MessageFunction messageFunction = showMessage;

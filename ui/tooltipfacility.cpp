@@ -3,19 +3,16 @@
 #include <QCoreApplication>
 #include <QHelpEvent>
 #include <QPointer>
-#include <QToolTip>
 #include <QWidget>
 
-namespace {
+#include "balloonpresenter.h"
 
-// Plain text never wraps in a QToolTip, so a tip stays on one line however long it is.
-void showPlainTip(const QPoint &globalPos, const QString &text, QWidget *control) {
-    QToolTip::showText(globalPos, text, control);
+TooltipFacility::TooltipFacility(QObject *parent) : QObject(parent) {
+    auto *balloons = new BalloonPresenter(this);
+    presenter = [balloons](const QPoint &globalPos, const QString &text, QWidget *control) {
+        balloons->show(globalPos, text, control);
+    };
 }
-
-}  // namespace
-
-TooltipFacility::TooltipFacility(QObject *parent) : QObject(parent), presenter(showPlainTip) {}
 
 TooltipFacility &TooltipFacility::instance() {
     // Owned by the application, so that it goes when the application goes.

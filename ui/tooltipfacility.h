@@ -16,7 +16,7 @@ class TooltipFacility : public QObject {
     Q_OBJECT
 
 public:
-    // Shows text near globalPos for control. The plain tip is the default; a balloon can take over.
+    // Shows text near globalPos for control; a balloon unless replaced.
     using Presenter =
         std::function<void(const QPoint &globalPos, const QString &text, QWidget *control)>;
 

@@ -107,7 +107,7 @@ std::vector<ControlRow> controlTable() {
          {},
          true},
         {u"超级链接框1"_s,
-         "QLabel",
+         "HyperlinkLabel",
          u"图片框1"_s,
          {66, 355, 139, 17},
          u"Tavelin软件：tavelin.cn"_s,
