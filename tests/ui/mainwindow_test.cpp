@@ -18,6 +18,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include "look.h"
 #include "mainwindow.h"
@@ -512,5 +513,53 @@ INSTANTIATE_TEST_SUITE_P(Keys, QuietKey,
                          [](const testing::TestParamInfo<Qt::Key> &info) {
                              return QKeySequence(info.param).toString().toStdString();
                          });
+
+}  // namespace
+
+namespace {
+
+struct DragCase {
+    const char *what;
+    QString control;
+    QPoint at;  // in the control's coordinates
+    bool moves;
+
+    friend std::ostream &operator<<(std::ostream &os, const DragCase &c) { return os << c.what; }
+};
+
+class SurfaceDrag : public testing::TestWithParam<DragCase> {
+protected:
+    MainWindow window;
+};
+
+// The window moves when pressed on its background, a group box or a label, and on a disabled
+// control, whose press goes to what lies behind it; not from a control that takes presses.
+TEST_P(SurfaceDrag, MovesTheWindowOnlyFromItsSurface) {
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const DragCase &c = GetParam();
+    const QPoint press = control(window, c.control)->mapTo(&window, c.at);
+    const QPoint offset(30, 20);
+    const QPoint start = window.pos();
+    QWindow *handle = window.windowHandle();
+    const QPoint pointer = handle->mapToGlobal(press + offset);
+
+    QTest::mousePress(handle, Qt::LeftButton, {}, press);
+    QTest::mouseMove(handle, press + offset);
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, handle->mapFromGlobal(pointer));
+
+    EXPECT_EQ(window.pos(), c.moves ? start + offset : start);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Presses, SurfaceDrag,
+    testing::Values(DragCase{"background", u"图片框1"_s, {100, 300}, true},
+                    DragCase{"groupBox", u"分组框1"_s, {178, 112}, true},
+                    DragCase{"label", u"标签2"_s, {10, 12}, true},
+                    DragCase{"disabledMiddleBox", u"编辑框4"_s, {35, 10}, true},
+                    DragCase{"surnameBox", u"编辑框1"_s, {35, 10}, false},
+                    DragCase{"title", u"透明标签2"_s, {184, 23}, false},
+                    DragCase{"statusBar", u"状态条1"_s, {300, 10}, false}),
+    [](const testing::TestParamInfo<DragCase> &info) { return std::string(info.param.what); });
 
 }  // namespace
