@@ -7,10 +7,10 @@
 #include <QPalette>
 
 #include "linkopener.h"
+#include "look.h"
 
 namespace {
 
-const QColor panelColour(232, 178, 46);
 const QColor linkColour(0, 0, 255);
 const QColor hoverColour(49, 106, 197);
 const QColor visitedColour(128, 0, 0);
@@ -26,7 +26,7 @@ HyperlinkLabel::HyperlinkLabel(const QString &text, const QUrl &target, QWidget 
     setMouseTracking(true);
     setAutoFillBackground(true);
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, panelColour);
+    colours.setColor(QPalette::Window, QColor(panelColour));
     setPalette(colours);
     updateColour();
 }
