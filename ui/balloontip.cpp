@@ -7,6 +7,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPolygonF>
+#include <QRegion>
 #include <QScreen>
 #include <QToolTip>
 
@@ -81,6 +82,9 @@ void BalloonTip::showText(const QPoint &globalPointer, const QString &text) {
     body = globalBody.translated(-window.topLeft());
     tip = globalPointer - window.topLeft();
     outline = balloonOutline(body, tip);
+    // Without a compositor the translucent corners would show black: clip the window to the
+    // balloon's own shape.
+    setMask(QRegion(outline.toFillPolygon().toPolygon(), Qt::WindingFill));
     setGeometry(window);
     update();
     show();
