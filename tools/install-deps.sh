@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing need, and only those that
+# Installs the Debian 12 packages that building, running and testing need (Xvfb included, for
+# machines without a display), and only those that
 # are missing. Runs apt-get as root, or through sudo for an ordinary user.
 set -euo pipefail
 
@@ -8,12 +9,13 @@ packages=(
     qt6-base-dev libqt6widgets6
     libjpeg62-turbo-dev
     fonts-wqy-microhei
+    xvfb xauth
 )
 if [[ "${1:-}" == "--test" ]]; then
-    packages+=(libgtest-dev libgmock-dev libbenchmark-dev python3 xvfb xauth x11-utils xdotool)
+    packages+=(libgtest-dev libgmock-dev libbenchmark-dev python3 x11-utils xdotool)
 fi
 if [[ "${1:-}" == "--screenshot" ]]; then
-    packages+=(xvfb xauth x11-utils xdotool imagemagick)
+    packages+=(x11-utils xdotool imagemagick)
 fi
 if [[ "${1:-}" == "--artwork" ]]; then
     packages+=(python3 python3-pil fonts-arphic-ukai fonts-wqy-microhei)
