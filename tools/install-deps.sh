@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing need (Xvfb included, for
-# machines without a display), and only those that
-# are missing. Runs apt-get as root, or through sudo for an ordinary user.
+# Installs the Debian 12 packages that building, running and testing need, and only those that
+# are missing; Xvfb comes with the base set for machines without a display. Runs apt-get as root,
+# or through sudo for an ordinary user.
 set -euo pipefail
 
 packages=(
