@@ -15,7 +15,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QRadioButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -323,6 +326,22 @@ QAccessibleInterface *findAccessible(QAccessibleInterface *from, const QObject *
 
 // Every control can be found through the accessibility tree, named by its caption or, for an edit
 // box and the date box, by the label in front of it.
+TEST_F(MainWindowTest, OptionCaptionsFitBesideTheirBoxes) {
+    for (const QString &name :
+         {u"选择框1"_s, u"选择框2"_s, u"选择框3"_s, u"选择框4"_s, u"单选框1"_s, u"单选框2"_s}) {
+        SCOPED_TRACE(name.toStdString());
+        const auto *button = control<QAbstractButton>(window, name);
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const QStyle::SubElement contents = qobject_cast<const QRadioButton *>(button)
+                                                ? QStyle::SE_RadioButtonContents
+                                                : QStyle::SE_CheckBoxContents;
+        const QRect room = button->style()->subElementRect(contents, &option, button);
+        EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()), room.width());
+    }
+}
+
 TEST_F(MainWindowTest, ControlsAreNamedInTheAccessibilityTree) {
     const struct {
         QString control;
