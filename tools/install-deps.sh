@@ -12,7 +12,8 @@ packages=(
     xvfb xauth
 )
 if [[ "${1:-}" == "--test" ]]; then
-    packages+=(libgtest-dev libgmock-dev libbenchmark-dev python3 x11-utils xdotool)
+    packages+=(libgtest-dev libgmock-dev libbenchmark-dev python3 x11-utils xdotool
+               at-spi2-core dbus-daemon gir1.2-atspi-2.0 python3-gi)
 fi
 if [[ "${1:-}" == "--screenshot" ]]; then
     packages+=(x11-utils xdotool imagemagick)

@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QUrl>
 
+#include "checkboxaccessible.h"
 #include "flatbutton.h"
 #include "gbklengthvalidator.h"
 #include "hyperlinklabel.h"
@@ -70,6 +71,8 @@ QLineEdit *panelEdit(QWidget *parent, const QString &name, const QRect &geometry
 }  // namespace
 
 MainWindow::MainWindow(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+    // Before the option boxes exist, so that a screen reader's toggle runs their click handlers.
+    installCheckBoxAccessibility();
     setWindowTitle(u"Tavelin宝宝起名软件 v1.1        [Tavelin科技]"_s);
     setFixedSize(623, 408);
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {

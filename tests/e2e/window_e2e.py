@@ -30,10 +30,13 @@ def check(condition, message):
 
 def start_display():
     """Starts Xvfb on a display number it picks itself, so that parallel runs never collide,
-    and returns the server and the display name once the server takes connections."""
+    and returns the server and the display name once the server takes connections. Without
+    -noreset the server resets when its last client leaves, and a client connecting just then,
+    such as the program after xwininfo, is turned away."""
     read_end, write_end = os.pipe()
     server = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x800x24", "-nolisten", "tcp"],
+        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x800x24", "-nolisten", "tcp",
+         "-noreset"],
         pass_fds=[write_end], stderr=subprocess.DEVNULL)
     os.close(write_end)
     with os.fdopen(read_end) as pipe:

@@ -370,8 +370,16 @@ TEST_F(MainWindowTest, ControlsAreNamedInTheAccessibilityTree) {
     }
 }
 
-// A click is a mouse click or Space on the focused box; a step may also type into 编辑框4.
-enum class Step { clickOne, clickTwo, spaceOnTwo, typeMiddle };
+// A click is a mouse click, Space on the focused box or a screen reader's toggle; a step may also
+// type into 编辑框4.
+enum class Step { clickOne, clickTwo, spaceOnTwo, toggleOne, toggleTwo, typeMiddle };
+
+void toggleByAccessibility(QWidget *box) {
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(box);
+    ASSERT_NE(accessible, nullptr);
+    ASSERT_NE(accessible->actionInterface(), nullptr);
+    accessible->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+}
 
 struct InterlockCase {
     const char *what;
@@ -407,6 +415,12 @@ TEST_P(Interlock, KeepsExactlyOneModeChecked) {
                 two->setFocus();
                 QTest::keyClick(two, Qt::Key_Space);
                 break;
+            case Step::toggleOne:
+                toggleByAccessibility(one);
+                break;
+            case Step::toggleTwo:
+                toggleByAccessibility(two);
+                break;
             case Step::typeMiddle:
                 typeInto(middle, u"中"_s);
                 break;
@@ -427,6 +441,12 @@ INSTANTIATE_TEST_SUITE_P(
         InterlockCase{"checkedOneStaysChecked", {Step::clickOne}, true, false, {}},
         InterlockCase{"twoTakesOver", {Step::clickTwo}, false, true, {}},
         InterlockCase{"spaceClicksToo", {Step::spaceOnTwo}, false, true, {}},
+        InterlockCase{"screenReaderToggleClicksToo", {Step::toggleTwo}, false, true, {}},
+        InterlockCase{"screenReaderCannotClearTheCheckedOne",
+                      {Step::toggleTwo, Step::typeMiddle, Step::toggleOne, Step::toggleOne},
+                      true,
+                      false,
+                      {}},
         InterlockCase{"checkedTwoKeepsItsText",
                       {Step::clickTwo, Step::typeMiddle, Step::clickTwo},
                       false,
