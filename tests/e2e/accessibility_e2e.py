@@ -25,7 +25,7 @@ import tempfile
 import time
 import warnings
 
-from window_e2e import check, failures, start_display
+from window_e2e import check, expect_clean_exit, failures, start_display, stop
 
 SURNAME = "欧阳"
 # Every visible control with its role and caption; a name ending in "…" is a prefix, for the
@@ -328,15 +328,9 @@ def run_program(program_path, data_folder):
 
             check(program.poll() is None, "the program ended by itself")
             act(tree.one("push button", "关闭软件."), "Press")
-            try:
-                status = program.wait(timeout=10)
-                check(status == 0, f"closing ended the program with status {status}")
-            except subprocess.TimeoutExpired:
-                check(False, "pressing 关闭软件. did not end the program")
+            expect_clean_exit(program, "pressing 关闭软件. did not end the program")
         finally:
-            if program.poll() is None:
-                program.kill()
-                program.wait()
+            stop(program)
 
 
 if __name__ == "__main__":

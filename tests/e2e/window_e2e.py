@@ -28,6 +28,22 @@ def check(condition, message):
         print("FAILED:", message, file=sys.stderr)
 
 
+def expect_clean_exit(program, failure):
+    """Waits for the program that was just asked to close: it must end, with status 0."""
+    try:
+        status = program.wait(timeout=10)
+        check(status == 0, f"closing ended the program with status {status}")
+    except subprocess.TimeoutExpired:
+        check(False, failure)
+
+
+def stop(program):
+    """Ends the program if it is still running, whatever the checks found."""
+    if program.poll() is None:
+        program.kill()
+        program.wait()
+
+
 def start_display():
     """Starts Xvfb on a display number it picks itself, so that parallel runs never collide,
     and returns the server and the display name once the server takes connections. Without
@@ -126,15 +142,9 @@ def run_program(program_path, data_folder):
             # The close button 按钮2 is 24 x 24 at 598, 0.
             subprocess.run(["xdotool", "mousemove", str(left + 610), str(top + 12), "click", "1"],
                            check=True)
-            try:
-                status = program.wait(timeout=10)
-                check(status == 0, f"closing ended the program with status {status}")
-            except subprocess.TimeoutExpired:
-                check(False, "a click on the close button did not end the program")
+            expect_clean_exit(program, "a click on the close button did not end the program")
         finally:
-            if program.poll() is None:
-                program.kill()
-                program.wait()
+            stop(program)
 
 
 if __name__ == "__main__":
