@@ -94,7 +94,10 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent, Qt::Window | Qt::Frame
         },
         picture);
     dragBySurface(picture);
+    namingForm = std::make_unique<WindowNamingForm>(this, messageFunction);
 }
+
+MainWindow::~MainWindow() = default;
 
 void MainWindow::dragBySurface(QWidget *picture) {
     auto *drag = new WindowDrag(this);
@@ -192,8 +195,7 @@ void MainWindow::setMessageFunction(MessageFunction function) {
 }
 
 void MainWindow::generateNames() {
-    WindowNamingForm form(this, messageFunction);
-    namer::generateNames(form, listStores);
+    namer::generateNames(*namingForm, listStores);
 }
 
 void MainWindow::onOption1Clicked() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include <QWidget>
 
 #include "characterlists.h"
@@ -7,6 +9,7 @@
 
 class QCheckBox;
 class QLineEdit;
+class WindowNamingForm;
 
 // The program's one window: borderless, 623 × 408, centred on the primary screen, with every
 // control in its initial state and the four list stores behind it. Controls carry their names
@@ -16,6 +19,7 @@ class MainWindow : public QWidget {
 
 public:
     explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     namer::ListStores &stores() { return listStores; }
     const namer::ListStores &stores() const { return listStores; }
@@ -37,6 +41,8 @@ private:
 
     namer::ListStores listStores;
     MessageFunction messageFunction = showMessage;
+    // The generator's view of the controls, found once rather than at every click.
+    std::unique_ptr<WindowNamingForm> namingForm;
     QCheckBox *oneCharacterBox = nullptr;
     QCheckBox *twoCharactersBox = nullptr;
     QLineEdit *middleBox = nullptr;

@@ -1,7 +1,5 @@
 #include "windownamingform.h"
 
-#include <utility>
-
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,14 +21,14 @@ Control *controlNamed(const QWidget *window, const QString &name) {
 
 }  // namespace
 
-WindowNamingForm::WindowNamingForm(QWidget *window, MessageFunction showMessage)
+WindowNamingForm::WindowNamingForm(QWidget *window, const MessageFunction &showMessage)
     : surnameBox(controlNamed<QLineEdit>(window, u"编辑框1"_s)),
       middleBox(controlNamed<QLineEdit>(window, u"编辑框4"_s)),
       oneCharacterBox(controlNamed<QAbstractButton>(window, u"选择框1"_s)),
       twoCharactersBox(controlNamed<QAbstractButton>(window, u"选择框2"_s)),
       boyButton(controlNamed<QAbstractButton>(window, u"单选框1"_s)),
       resultGroup(controlNamed<QWidget>(window, u"分组框3"_s)),
-      messageFunction(std::move(showMessage)) {
+      messageFunction(showMessage) {
     // Slot 1 is 标签5, slot 20 is 标签24.
     for (int32_t slot = 1; slot <= namer::resultSlotCount; ++slot)
         slotLabels[slot - 1] = controlNamed<QLabel>(window, u"标签"_s + QString::number(slot + 4));

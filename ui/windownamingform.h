@@ -13,7 +13,8 @@ class QWidget;
 // The name generator's view of the main window: its controls, found by their names.
 class WindowNamingForm : public namer::NamingForm {
 public:
-    WindowNamingForm(QWidget *window, MessageFunction showMessage);
+    // showMessage is read at each missing-surname report, so the window may replace it later.
+    WindowNamingForm(QWidget *window, const MessageFunction &showMessage);
 
     namer::GbkText surname() const override;
     void setSurname(const namer::GbkText &text) override;
@@ -34,5 +35,5 @@ private:
     QAbstractButton *boyButton;
     std::array<QLabel *, namer::resultSlotCount> slotLabels;
     QWidget *resultGroup;
-    MessageFunction messageFunction;
+    const MessageFunction &messageFunction;
 };
