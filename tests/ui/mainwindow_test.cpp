@@ -25,7 +25,6 @@
 
 #include "look.h"
 #include "mainwindow.h"
-#include "shadowlabel.h"
 #include "typing.h"
 
 using namespace Qt::StringLiterals;
@@ -51,8 +50,6 @@ QString captionOf(const QWidget *widget) {
         return group->title();
     if (auto *edit = qobject_cast<const QLineEdit *>(widget))
         return edit->text();
-    if (auto *title = qobject_cast<const ShadowLabel *>(widget))
-        return title->text();
     return QString();
 }
 
