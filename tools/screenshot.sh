@@ -45,8 +45,32 @@ xdotool type --delay 100 '李'
 click 369 155                                     # 单选框2, 女
 click 457 152                                     # 选择框2, 取双字名
 click 432 231                                     # 超级按钮1
-xdotool mousemove $((left + 292)) $((top + 363)) # rest on 标签8 to show its meaning
+xdotool mousemove $((left + 292)) $((top + 272)) # rest on 标签5 to show its meaning
 sleep 1.5
+
+# The meaning's balloon is a window of its own and may reach past the main window: the picture
+# holds both on a transparent canvas.
+import -window root "$scratch/screen.png"
+geometries=()
+for shown in $(xdotool search --onlyvisible --pid "${pids[1]}"); do
+    geometries+=("$(xwininfo -id "$shown" | awk '/Absolute upper-left X/ {x = $NF}
+        /Absolute upper-left Y/ {y = $NF} /Width:/ {w = $NF} /Height:/ {h = $NF}
+        END {print x, y, w, h}')")
+done
+x0=$left y0=$top x1=$((left + 623)) y1=$((top + 408))
+for geometry in "${geometries[@]}"; do
+    read -r x y w h <<<"$geometry"
+    ((x < x0)) && x0=$x
+    ((y < y0)) && y0=$y
+    ((x + w > x1)) && x1=$((x + w))
+    ((y + h > y1)) && y1=$((y + h))
+done
+layers=()
+for geometry in "${geometries[@]}"; do
+    read -r x y w h <<<"$geometry"
+    layers+=('(' "$scratch/screen.png" -crop "${w}x${h}+${x}+${y}" +repage ')'
+        -geometry "+$((x - x0))+$((y - y0))" -composite)
+done
 mkdir -p "$(dirname "$output")"
-import -window root -crop "623x408+${left}+${top}" +repage "$output"
+convert -size "$((x1 - x0))x$((y1 - y0))" xc:none "${layers[@]}" "$output"
 echo "Saved $output"
