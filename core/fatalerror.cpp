@@ -53,16 +53,8 @@ void reportTypeMismatch() {
 }
 
 void reportOutOfMemory(int64_t bytes) {
-    // Building the report allocates too; should that fail as well, end without a report rather
-    // than recurse.
-    static bool reporting = false;
-    if (reporting) {
-        std::_Exit(-1);
-    }
-    reporting = true;
     const std::string message = "分配 " + std::to_string(bytes) + " 字节内存失败!";
     fatalError(0, gbkFromUtf8(message));
-    reporting = false;
 }
 
 }  // namespace namer
